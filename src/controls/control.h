@@ -1,0 +1,114 @@
+#pragma once
+// The base of our control layer: what every windowed control has.
+#include <windows.h>
+
+#include <string>
+
+// The control classes gadgets are made of. A class test passes for derived classes too:
+// a bitmap button is a button, and everything is a windowed control.
+enum class ControlClass : unsigned char {
+  WinControl,
+  Button,
+  BitBtn,
+  MaskEdit,
+  Panel,
+  StaticText,
+  ListBox,
+  Form,
+  CheckBox,
+  RadioButton,
+  GroupBox,
+  TabControl,
+  ProgressBar,
+  StatusBar,
+  ToolBar,
+  ListView,
+  ComboBox,
+  TreeView,
+  Memo,
+  RichEdit,
+  ScrollBar,
+};
+
+// The side a control is docked to in its parent's client area; numbered as ALIGN GADGET takes them.
+enum class Dock : unsigned char { None, Client, Top, Bottom, Left, Right };
+
+bool ClassDerivesFrom(ControlClass actual, ControlClass tested);
+
+class Control {
+ public:
+  static constexpr ControlClass kClass = ControlClass::WinControl;
+
+  Control(ControlClass cls, HWND window);
+  virtual ~Control() = default;
+  Control(const Control&) = delete;
+  Control& operator=(const Control&) = delete;
+
+  ControlClass Class() const { return class_; }
+  HWND hwnd() const { return window_; }
+
+  // Placement: inside another gadget's control, or on a bare window (parent control null).
+  Control* ParentControl() const { return parentControl_; }
+  void SetParentControl(Control* parent);
+  // Puts a control without a parent control onto another window. Only forms can be
+  // top-level: for the others a null parent changes nothing.
+  virtual void SetParentWindow(HWND parent);
+  HWND ParentWindow() const;
+
+  // Outer rectangle relative to the parent's client area (the screen for a top-level window).
+  RECT Bounds() const;
+  void SetBounds(int left, int top, int width, int height);
+
+  bool Visible() const;
+  virtual void SetVisible(bool visible);
+  void Repaint();
+
+  Dock DockSide() const { return dock_; }
+  void SetDock(Dock side);
+
+  // The text a script sets (caption, title, whole text, edit part) and reads back. Labels,
+  // panels, check marks and frames take a text but give none back; lists and bars neither.
+  // Returns false where the class gives no text.
+  virtual void SetScriptText(const char* text);
+  virtual bool ScriptText(std::string* text) const;
+
+  // A notification the parent window received from this control (command, notify, colour,
+  // scroll, owner draw). Returns true when handled, with the parent's answer in *result.
+  virtual bool OnParentNotify(UINT, WPARAM, LPARAM, LRESULT*) { return false; }
+
+  // The window proper of this control gets back the procedure it was made with.
+  void Unhook();
+
+ protected:
+  // Classes with behaviour of their own override this and call InstallBehaviour once their
+  // window exists; it runs under the shared gadget procedure. Returns true when handled.
+  virtual bool HandleMessage(UINT, WPARAM, LPARAM, LRESULT*) { return false; }
+  void InstallBehaviour();
+  LRESULT CallBase(UINT message, WPARAM wparam, LPARAM lparam);
+
+  // After the window was re-created by its class, the control follows the new handle.
+  void AdoptWindow(HWND window);
+
+ private:
+  static LRESULT CALLBACK BehaviourProc(HWND window, UINT message, WPARAM wparam, LPARAM lparam);
+
+  ControlClass class_;
+  HWND window_;
+  WNDPROC baseProc_;             // the procedure the window was made with
+  Control* parentControl_ = nullptr;
+  Dock dock_ = Dock::None;
+};
+
+// The class test: true when the control is of class cls or derives from it.
+inline bool IsA(const Control* control, ControlClass cls) {
+  return control && ClassDerivesFrom(control->Class(), cls);
+}
+
+// The control as class T, when it is one (or derives from one); null otherwise.
+template <class T>
+T* ControlAs(Control* control) {
+  return IsA(control, T::kClass) ? static_cast<T*>(control) : nullptr;
+}
+
+// This library's module, which owns our own window classes.
+HINSTANCE LibraryInstance();

@@ -1,0 +1,36 @@
+#pragma once
+// Panels: our own window class, painting its colour, two bevels and a caption.
+#include "controls/brush.h"
+#include "controls/control.h"
+
+enum class Bevel : unsigned char { None, Lowered, Raised };
+enum class TextAlign : unsigned char { Left, Center, Right };
+
+class PanelControl : public Control {
+ public:
+  static constexpr ControlClass kClass = ControlClass::Panel;
+  explicit PanelControl(HWND window);
+
+  Bevel InnerBevel() const { return inner_; }
+  Bevel OuterBevel() const { return outer_; }
+  void SetInnerBevel(Bevel bevel);
+  void SetOuterBevel(Bevel bevel);
+  void SetColor(COLORREF color);
+  void SetCaptionAlignment(TextAlign alignment);
+
+ protected:
+  bool HandleMessage(UINT message, WPARAM wparam, LPARAM lparam, LRESULT* result) override;
+
+ private:
+  void Paint(HDC dc);
+  void Invalidate() { InvalidateRect(hwnd(), nullptr, TRUE); }
+
+  Bevel inner_ = Bevel::None;                // drawn just inside the outer bevel
+  Bevel outer_ = Bevel::Raised;              // drawn at the window's edge
+  OwnedBrush background_;                    // set by a script; the button face otherwise
+  TextAlign captionAlignment_ = TextAlign::Center;
+  HFONT font_ = nullptr;                     // as given by WM_SETFONT
+};
+
+// Draws a one-pixel bevel just inside *rect and shrinks *rect past it.
+void DrawBevel(HDC dc, RECT* rect, Bevel bevel);
