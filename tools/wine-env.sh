@@ -1,0 +1,30 @@
+# Sourced by the scripts: picks the build width this machine can run and prepares Wine.
+# BUILD_DIR may be set by the caller to keep several builds apart.
+
+ROOT=$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)
+
+# Some kernels run no 32-bit code at all; there the tests run a 64-bit build of the same
+# sources, and the 32-bit DLL is still built and checked as a file.
+can_run_win32() {
+  local probe="$1/probe32.exe"
+  [ -x "$probe" ] || printf 'int main(void){return 42;}\n' | i686-w64-mingw32-gcc -x c - -o "$probe" 2>/dev/null || return 1
+  timeout 120 wine "$probe" >/dev/null 2>&1
+  [ $? -eq 42 ]
+}
+
+export WINEDEBUG=-all
+export WINEDLLOVERRIDES="mscoree,mshtml="
+export BUILD_DIR=${BUILD_DIR:-$ROOT/build}
+export WINEPREFIX=${WINEPREFIX:-$BUILD_DIR/wineprefix}
+
+prepare_wine_prefix() {
+  mkdir -p "$BUILD_DIR"
+  if [ ! -f "$WINEPREFIX/.gadgetry-ready" ]; then
+    wineboot -i >/dev/null 2>&1 || true
+    # A virtual desktop: without a window manager every top-level window change waits for one.
+    wine reg add 'HKCU\Software\Wine\Explorer' /v Desktop /d Default /f >/dev/null 2>&1
+    wine reg add 'HKCU\Software\Wine\Explorer\Desktops' /v Default /d 1024x768 /f >/dev/null 2>&1
+    wineserver -w
+    touch "$WINEPREFIX/.gadgetry-ready"
+  fi
+}
