@@ -62,6 +62,7 @@ Control::Control(ControlClass cls, HWND window)
     : class_(cls), window_(window), baseProc_(reinterpret_cast<WNDPROC>(GetWindowLongPtrA(window, GWLP_WNDPROC))) {}
 
 void Control::InstallBehaviour() {
+  hasBehaviour_ = true;
   SetWindowLongPtrA(window_, GWLP_USERDATA, reinterpret_cast<LONG_PTR>(this));
   SetWindowLongPtrA(window_, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(&Control::BehaviourProc));
 }
@@ -79,9 +80,26 @@ LRESULT Control::CallBase(UINT message, WPARAM wparam, LPARAM lparam) {
 
 void Control::Unhook() { SetWindowLongPtrA(window_, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(baseProc_)); }
 
-void Control::AdoptWindow(HWND window) {
-  window_ = window;
-  baseProc_ = reinterpret_cast<WNDPROC>(GetWindowLongPtrA(window, GWLP_WNDPROC));
+HWND Control::Remake(DWORD style, DWORD exStyle) {
+  char className[64] = {};
+  GetClassNameA(window_, className, sizeof className);
+  const RECT bounds = CreationBounds();
+  HWND parent = GetParent(window_);
+  const std::string text = ControlText(window_);
+  HWND fresh = CreateWindowExA(exStyle, className, text.c_str(), style & ~WS_VISIBLE, bounds.left, bounds.top,
+                               bounds.right - bounds.left, bounds.bottom - bounds.top,
+                               (style & WS_CHILD) ? parent : nullptr, nullptr, LibraryInstance(), nullptr);
+  if (!fresh) return nullptr;
+  SendMessageA(fresh, WM_SETFONT, SendMessageA(window_, WM_GETFONT, 0, 0), FALSE);
+  EnableWindow(fresh, IsWindowEnabled(window_));
+  CopyContentsTo(fresh);
+
+  const HWND old = window_;
+  Unhook();
+  window_ = fresh;
+  baseProc_ = reinterpret_cast<WNDPROC>(GetWindowLongPtrA(fresh, GWLP_WNDPROC));
+  if (hasBehaviour_) InstallBehaviour();
+  return old;
 }
 
 void Control::SetParentControl(Control* parent) {

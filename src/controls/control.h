@@ -79,6 +79,13 @@ class Control {
   // The window proper of this control gets back the procedure it was made with.
   void Unhook();
 
+  // Makes the window anew with other styles, for the few changes a window class takes only at
+  // creation. The new window, still hidden, gets the old one's place, size, text, font, enabled
+  // state and the class's contents (CopyContentsTo); the old window gets back the procedure it
+  // was made with and the control follows the new one. Returns the old window for the caller to
+  // retire; null, with nothing changed, when the system refused the new window.
+  HWND Remake(DWORD style, DWORD exStyle);
+
  protected:
   // Classes with behaviour of their own override this and call InstallBehaviour once their
   // window exists; it runs under the shared gadget procedure. Returns true when handled.
@@ -86,8 +93,10 @@ class Control {
   void InstallBehaviour();
   LRESULT CallBase(UINT message, WPARAM wparam, LPARAM lparam);
 
-  // After the window was re-created by its class, the control follows the new handle.
-  void AdoptWindow(HWND window);
+  // What Remake copies beyond the window's own state (items, selection...).
+  virtual void CopyContentsTo(HWND) {}
+  // The bounds a replacement window is created with.
+  virtual RECT CreationBounds() const { return Bounds(); }
 
  private:
   static LRESULT CALLBACK BehaviourProc(HWND window, UINT message, WPARAM wparam, LPARAM lparam);
@@ -95,6 +104,7 @@ class Control {
   ControlClass class_;
   HWND window_;
   WNDPROC baseProc_;             // the procedure the window was made with
+  bool hasBehaviour_ = false;    // a behaviour subclass sits on the window
   Control* parentControl_ = nullptr;
   Dock dock_ = Dock::None;
 };

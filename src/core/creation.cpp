@@ -76,6 +76,21 @@ void PlaceOnWindow(int n, HWND parent) {
   }
 }
 
+bool RemakeGadgetWindow(int n, DWORD style, DWORD exStyle) {
+  Control* control = GadgetControl(n);
+  const bool visible = control->Visible();
+  const HWND old = control->Remake(style, exStyle);
+  if (!old) return false;
+  const HWND fresh = control->hwnd();
+  UnindexGadgetWindow(old);
+  RouteThroughPMsg(n, fresh);
+  g_gadgets[n].track.hwndTrack = fresh;
+  SetWindowPos(fresh, old, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE);
+  if (visible) control->SetVisible(true);
+  DestroyWindow(old);
+  return true;
+}
+
 extern "C" {
 
 void __cdecl CreateWithParent(int n) {

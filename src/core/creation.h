@@ -13,3 +13,8 @@ extern "C" void __cdecl CreateGadget(int n, int kind);
 
 // Moves a gadget's window onto another window, keeping its handle and its routing.
 void PlaceOnWindow(int n, HWND parent);
+
+// Re-creates a gadget's window with other styles (see Control::Remake) and routes, records and
+// places the new window where the old one was; the old window is destroyed outside the shared
+// procedure. Returns false, with nothing changed, when the new window could not be made.
+bool RemakeGadgetWindow(int n, DWORD style, DWORD exStyle);
