@@ -17,10 +17,22 @@ export WINEDLLOVERRIDES="mscoree,mshtml="
 export BUILD_DIR=${BUILD_DIR:-$ROOT/build}
 export WINEPREFIX=${WINEPREFIX:-$BUILD_DIR/wineprefix}
 
+# Wine's own background processes (server, services, the desktop) start with the first Wine
+# program and outlive it. Started here, with no terminal or pipe of ours, they cannot hold the
+# output pipes of the programs CTest runs open, which would make CTest wait on them for ever.
+start_wine() {
+  wineserver -p </dev/null >/dev/null 2>&1
+  wine cmd /c exit </dev/null >/dev/null 2>&1 || true
+}
+
+stop_wine() {
+  wineserver -k >/dev/null 2>&1 || true
+}
+
 prepare_wine_prefix() {
   mkdir -p "$BUILD_DIR"
   if [ ! -f "$WINEPREFIX/.gadgetry-ready" ]; then
-    wineboot -i >/dev/null 2>&1 || true
+    wineboot -i </dev/null >/dev/null 2>&1 || true
     # A virtual desktop: without a window manager every top-level window change waits for one.
     wine reg add 'HKCU\Software\Wine\Explorer' /v Desktop /d Default /f >/dev/null 2>&1
     wine reg add 'HKCU\Software\Wine\Explorer\Desktops' /v Default /d 1024x768 /f >/dev/null 2>&1
