@@ -9,6 +9,8 @@ xvfb-run -a -s "-screen 0 1280x1024x24" bash -c "
   source '$ROOT/tools/wine-env.sh'
   prepare_wine_prefix
   start_wine
-  trap stop_wine EXIT
   wine '$TEST_BUILD_DIR/bin/demo.exe' 'Z:$BUILD_DIR/demo.png'
+  status=\$?
+  stop_wine
+  exit \$status
 "

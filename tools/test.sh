@@ -9,6 +9,8 @@ xvfb-run -a -s "-screen 0 1280x1024x24" bash -c "
   source '$ROOT/tools/wine-env.sh'
   prepare_wine_prefix
   start_wine
-  trap stop_wine EXIT
   cd '$TEST_BUILD_DIR' && ctest --output-on-failure --timeout 600 \"\$@\"
+  status=\$?
+  stop_wine
+  exit \$status
 " ctest "$@"
