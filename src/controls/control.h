@@ -85,7 +85,7 @@ class Control {
   // The background colour (0x00BBGGRR). Common controls take it through their own messages;
   // the others paint with a brush this control owns, through the colour requests they send
   // their parent or through painting of their own.
-  virtual void SetColor(COLORREF color);
+  void SetColor(COLORREF color);
   // The brush and colour the background is painted with: the script's, the button face for
   // classes that paint it themselves, or null where the window's own colours apply.
   HBRUSH BackgroundBrush() const;
