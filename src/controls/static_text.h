@@ -8,6 +8,10 @@ class StaticTextControl : public Control {
   explicit StaticTextControl(HWND window) : Control(kClass, window) {}
 
   void SetScriptText(const char* text) override;
+  void SetAlignment(TextAlign alignment);
+
+ protected:
+  bool ButtonFaceBackground() const override { return true; }
 
  private:
   void FitToText();
