@@ -655,6 +655,17 @@ TEST_F(Reentry, AWindowGadgetDeletedWhileItComesToTheFront) {
   EXPECT_EQ(Call("GADGET EXISTS[", {2}), 1);
 }
 
+TEST_F(Reentry, APressOnAWindowGadgetThatIsBeingDeleted) {
+  Make(1, kForm);
+  HWND form = Handle(1);
+  TopHook hook(form, WM_DESTROY, [&] { SendMessageA(form, WM_LBUTTONDOWN, MK_LBUTTON, kInside); });
+  Call("DELETE GADGET", {1});
+  EXPECT_TRUE(hook.fired());
+  EXPECT_FALSE(IsWindow(form));
+  Make(1, kForm);
+  EXPECT_EQ(State(1), 1);  // the window still belonged to gadget 1 when it was pressed
+}
+
 TEST_F(Reentry, ACheckBoxDeletedWhileTheFocusMoves) {
   Make(3, kCheckBox);
   HWND box = Handle(3);
