@@ -223,6 +223,8 @@ class Events : public GadgetTest {
 };
 
 // --- One message after another, sent straight to a gadget's window --------------------------
+// Nothing is pumped between the messages and the checks, and the real cursor is parked
+// elsewhere: the system's own mouse tracking cannot add a leave of its own.
 
 struct EventCase {
   const char* what;
