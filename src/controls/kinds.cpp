@@ -98,6 +98,10 @@ void PrepareWindowClasses() {
   prepared = true;
   INITCOMMONCONTROLSEX icc{sizeof icc, ICC_WIN95_CLASSES | ICC_BAR_CLASSES | ICC_TAB_CLASSES | ICC_PROGRESS_CLASS};
   InitCommonControlsEx(&icc);
+  // Gadget windows outlive this library and run on the code of the libraries that made their
+  // classes: those stay loaded for the life of the process (riched20 is never freed).
+  HMODULE commonControls = nullptr;
+  GetModuleHandleExA(GET_MODULE_HANDLE_EX_FLAG_PIN, "comctl32.dll", &commonControls);
   LoadLibraryA("riched20.dll");
   RegisterOwnClass(kPanelClass, CS_HREDRAW | CS_VREDRAW);
   RegisterOwnClass(kFormClass, 0);

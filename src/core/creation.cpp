@@ -117,7 +117,7 @@ void __cdecl SetParentGadget(int g, int p) {
     return;
   }
   if (Contains(control->hwnd(), parent->hwnd())) {
-    ReportGuiError(("Gadget " + std::to_string(g) + " cannot be placed inside itself.").c_str());
+    ReportGuiError(("Gadget " + std::to_string(g) + " cannot be placed inside itself or a gadget it holds.").c_str());
     return;
   }
   PlaceOnWindow(g, parent->hwnd());
