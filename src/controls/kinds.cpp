@@ -4,6 +4,7 @@
 #include <richedit.h>
 
 #include "controls/buttons.h"
+#include "controls/combo_box.h"
 #include "controls/form.h"
 #include "controls/panel.h"
 #include "controls/static_text.h"
@@ -55,7 +56,7 @@ const KindSpec kKinds[MaxKind + 1] = {
             Dock::Top, nullptr},
     /*13*/ {ControlClass::ListView, WC_LISTVIEWA, LVS_SHAREIMAGELISTS | WS_TABSTOP, kEdge, {250, 150}, Dock::None, nullptr},
     /*14*/ {ControlClass::ComboBox, "COMBOBOX", CBS_DROPDOWN | CBS_AUTOHSCROLL | WS_VSCROLL | WS_TABSTOP, 0, {145, 21},
-            Dock::None, nullptr},
+            Dock::None, Make<ComboBoxControl>},
     /*15*/ {ControlClass::TreeView, WC_TREEVIEWA, TVS_HASBUTTONS | TVS_HASLINES | TVS_LINESATROOT | WS_TABSTOP, kEdge,
             {121, 97}, Dock::None, nullptr},
     /*16*/ {ControlClass::Memo, "EDIT", ES_MULTILINE | ES_AUTOVSCROLL | ES_WANTRETURN | WS_TABSTOP, kEdge, {185, 89},

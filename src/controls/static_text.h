@@ -8,6 +8,8 @@ class StaticTextControl : public Control {
   explicit StaticTextControl(HWND window) : Control(kClass, window) {}
 
   void SetScriptText(const char* text) override;
+  // A single-line frame around the text, put on in place; the label still fits its text.
+  void SetBorder(bool single);
 
  private:
   void FitToText();
