@@ -21,6 +21,7 @@ DWORD ComboBoxControl::StyleFor(bool listOnly) const {
 }
 
 void ComboBoxControl::CopyContentsTo(HWND fresh) {
+  KeepDroppedHeight(fresh);
   const HWND old = hwnd();
   const LRESULT count = SendMessageA(old, CB_GETCOUNT, 0, 0);
   std::vector<char> item;
@@ -38,12 +39,33 @@ void ComboBoxControl::CopyContentsTo(HWND fresh) {
   }
 }
 
+namespace {
+
+int DroppedHeight(HWND combo) {
+  RECT dropped{};
+  SendMessageA(combo, CB_GETDROPPEDCONTROLRECT, 0, reinterpret_cast<LPARAM>(&dropped));
+  return dropped.bottom - dropped.top;
+}
+
+}  // namespace
+
 RECT ComboBoxControl::CreationBounds() const {
-  // A combo box window is made as tall as it is when dropped; its bounds give the closed part.
+  // A combo box window is made as tall as it is when dropped; its bounds give the closed part,
+  // and the list hangs below it.
   RECT bounds = Bounds();
-  RECT dropped{}, window{};
-  SendMessageA(hwnd(), CB_GETDROPPEDCONTROLRECT, 0, reinterpret_cast<LPARAM>(&dropped));
-  GetWindowRect(hwnd(), &window);
-  if (dropped.bottom > window.bottom) bounds.bottom = bounds.top + (dropped.bottom - window.top);
+  bounds.bottom += DroppedHeight(hwnd());
   return bounds;
+}
+
+void ComboBoxControl::KeepDroppedHeight(HWND fresh) {
+  // Systems differ in what the dropped rectangle spans (the list alone, or the closed part
+  // too), but each grows it one for one with the window's height: sized once more now that it
+  // has its font, then corrected, the new window drops as far as the old one.
+  const RECT made = CreationBounds();
+  const int width = made.right - made.left;
+  const int height = made.bottom - made.top;
+  constexpr UINT kSizeOnly = SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE;
+  SetWindowPos(fresh, nullptr, 0, 0, width, height, kSizeOnly);
+  const int correction = DroppedHeight(hwnd()) - DroppedHeight(fresh);
+  if (correction) SetWindowPos(fresh, nullptr, 0, 0, width, height + correction, kSizeOnly);
 }

@@ -15,4 +15,7 @@ class ComboBoxControl : public Control {
  protected:
   void CopyContentsTo(HWND fresh) override;
   RECT CreationBounds() const override;
+
+ private:
+  void KeepDroppedHeight(HWND fresh);
 };
