@@ -8,6 +8,9 @@ export DLL32="$BUILD_DIR/bin/Gadgetry.dll"
 xvfb-run -a -s "-screen 0 1280x1024x24" bash -c "
   source '$ROOT/tools/wine-env.sh'
   prepare_wine_prefix
-  wineserver -p 60
+  start_wine
   cd '$TEST_BUILD_DIR' && ctest --output-on-failure --timeout 600 \"\$@\"
+  status=\$?
+  stop_wine
+  exit \$status
 " ctest "$@"
