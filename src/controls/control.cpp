@@ -1,5 +1,8 @@
 #include "controls/control.h"
 
+#include <commctrl.h>
+#include <richedit.h>
+
 #include "controls/text.h"
 
 namespace {
@@ -142,5 +145,43 @@ void Control::SetScriptText(const char* text) {
 bool Control::ScriptText(std::string* text) const {
   if (!ClassGivesText(class_)) return false;
   *text = ControlText(window_);
+  return true;
+}
+
+void Control::SetColor(COLORREF color) {
+  switch (class_) {
+    case ControlClass::TreeView:
+      SendMessageA(window_, TVM_SETBKCOLOR, 0, static_cast<LPARAM>(color));
+      break;
+    case ControlClass::ListView:
+      SendMessageA(window_, LVM_SETBKCOLOR, 0, static_cast<LPARAM>(color));
+      SendMessageA(window_, LVM_SETTEXTBKCOLOR, 0, static_cast<LPARAM>(color));
+      break;
+    case ControlClass::RichEdit:
+      SendMessageA(window_, EM_SETBKGNDCOLOR, 0, static_cast<LPARAM>(color));
+      break;
+    default:
+      background_.SetColor(color);
+      break;
+  }
+  // Inner windows (a combo box's edit field) ask for the colour too.
+  RedrawWindow(window_, nullptr, nullptr, RDW_INVALIDATE | RDW_ERASE | RDW_ALLCHILDREN);
+}
+
+HBRUSH Control::BackgroundBrush() const {
+  if (background_.IsSet()) return background_.Handle();
+  return ButtonFaceBackground() ? GetSysColorBrush(COLOR_BTNFACE) : nullptr;
+}
+
+COLORREF Control::BackgroundColor() const {
+  return background_.IsSet() ? background_.Color() : GetSysColor(COLOR_BTNFACE);
+}
+
+bool Control::OnParentNotify(UINT message, WPARAM wparam, LPARAM, LRESULT* result) {
+  if (message < WM_CTLCOLORMSGBOX || message > WM_CTLCOLORSTATIC) return false;
+  const HBRUSH brush = BackgroundBrush();
+  if (!brush) return false;
+  SetBkColor(reinterpret_cast<HDC>(wparam), BackgroundColor());
+  *result = reinterpret_cast<LRESULT>(brush);
   return true;
 }

@@ -4,6 +4,8 @@
 
 #include <string>
 
+#include "controls/brush.h"
+
 // The control classes gadgets are made of. A class test passes for derived classes too:
 // a bitmap button is a button, and everything is a windowed control.
 enum class ControlClass : unsigned char {
@@ -32,6 +34,9 @@ enum class ControlClass : unsigned char {
 
 // The side a control is docked to in its parent's client area; numbered as ALIGN GADGET takes them.
 enum class Dock : unsigned char { None, Client, Top, Bottom, Left, Right };
+
+// Text alignment, numbered as ALIGN GADGET TEXT takes it.
+enum class TextAlign : unsigned char { Left, Center, Right };
 
 bool ClassDerivesFrom(ControlClass actual, ControlClass tested);
 
@@ -74,7 +79,17 @@ class Control {
 
   // A notification the parent window received from this control (command, notify, colour,
   // scroll, owner draw). Returns true when handled, with the parent's answer in *result.
-  virtual bool OnParentNotify(UINT, WPARAM, LPARAM, LRESULT*) { return false; }
+  // The colour requests are answered here: overrides pass what they do not handle on to this.
+  virtual bool OnParentNotify(UINT message, WPARAM wparam, LPARAM lparam, LRESULT* result);
+
+  // The background colour (0x00BBGGRR). Common controls take it through their own messages;
+  // the others paint with a brush this control owns, through the colour requests they send
+  // their parent or through painting of their own.
+  void SetColor(COLORREF color);
+  // The brush and colour the background is painted with: the script's, the button face for
+  // classes that paint it themselves, or null where the window's own colours apply.
+  HBRUSH BackgroundBrush() const;
+  COLORREF BackgroundColor() const;
 
   // The window proper of this control gets back the procedure it was made with.
   void Unhook();
@@ -97,6 +112,8 @@ class Control {
   virtual void CopyContentsTo(HWND) {}
   // The bounds a replacement window is created with.
   virtual RECT CreationBounds() const { return Bounds(); }
+  // Classes whose background is the button face until a script colours it.
+  virtual bool ButtonFaceBackground() const { return false; }
 
  private:
   static LRESULT CALLBACK BehaviourProc(HWND window, UINT message, WPARAM wparam, LPARAM lparam);
@@ -107,6 +124,7 @@ class Control {
   bool hasBehaviour_ = false;    // a behaviour subclass sits on the window
   Control* parentControl_ = nullptr;
   Dock dock_ = Dock::None;
+  OwnedBrush background_;        // set by a script
 };
 
 // The class test: true when the control is of class cls or derives from it.

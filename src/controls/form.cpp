@@ -22,9 +22,10 @@ void FormControl::SetVisible(bool visible) {
   }
 }
 
-void FormControl::SetColor(COLORREF color) {
-  background_.SetColor(color);
-  InvalidateRect(hwnd(), nullptr, TRUE);
+void FormControl::SetAlpha(BYTE alpha) {
+  // Layered child windows need Windows 8; before that the system leaves a child form opaque.
+  SetWindowLongPtrA(hwnd(), GWL_EXSTYLE, GetWindowLongPtrA(hwnd(), GWL_EXSTYLE) | WS_EX_LAYERED);
+  SetLayeredWindowAttributes(hwnd(), 0, alpha, LWA_ALPHA);
 }
 
 bool FormControl::HandleMessage(UINT message, WPARAM wparam, LPARAM, LRESULT* result) {
@@ -35,8 +36,7 @@ bool FormControl::HandleMessage(UINT message, WPARAM wparam, LPARAM, LRESULT* re
     case WM_ERASEBKGND: {
       RECT client;
       GetClientRect(hwnd(), &client);
-      FillRect(reinterpret_cast<HDC>(wparam), &client,
-               background_.IsSet() ? background_.Handle() : GetSysColorBrush(COLOR_BTNFACE));
+      FillRect(reinterpret_cast<HDC>(wparam), &client, BackgroundBrush());
       *result = 1;
       return true;
     }

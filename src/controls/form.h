@@ -1,6 +1,5 @@
 #pragma once
 // Window gadgets: our own window class, a child window or a top-level window.
-#include "controls/brush.h"
 #include "controls/control.h"
 
 // Numbered as CREATE GADGET WINDOW and SET WINDOW STYLE take them.
@@ -15,7 +14,8 @@ class FormControl : public Control {
   void SetParentWindow(HWND parent) override;
   void SetVisible(bool visible) override;
   bool TopLevel() const { return ParentWindow() == nullptr; }
-  void SetColor(COLORREF color);
+  // Layered from the first call on; 0 is fully transparent, 255 opaque.
+  void SetAlpha(BYTE alpha);
 
   // Frame and caption, changed in place so the window keeps its handle.
   BorderStyle Border() const { return border_; }
@@ -25,12 +25,12 @@ class FormControl : public Control {
 
  protected:
   bool HandleMessage(UINT message, WPARAM wparam, LPARAM lparam, LRESULT* result) override;
+  bool ButtonFaceBackground() const override { return true; }
 
  private:
   void ApplyFrame();
 
   BorderStyle border_ = BorderStyle::Sizeable;
   bool minMaxBoxes_ = false;  // asked for; shown only with a single or sizeable frame
-  OwnedBrush background_;   // set by a script; the button face otherwise
   HFONT font_ = nullptr;    // as given by WM_SETFONT
 };

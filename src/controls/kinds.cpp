@@ -4,10 +4,12 @@
 #include <richedit.h>
 
 #include "controls/buttons.h"
-#include "controls/combo_box.h"
+#include "controls/edits.h"
 #include "controls/form.h"
+#include "controls/lists.h"
 #include "controls/panel.h"
 #include "controls/static_text.h"
+#include "controls/tabs.h"
 #include "controls/toggles.h"
 
 namespace {
@@ -49,7 +51,7 @@ const KindSpec kKinds[MaxKind + 1] = {
            Dock::None, Make<FormControl>},
     /*7*/ {ControlClass::CheckBox, "BUTTON", BS_CHECKBOX | WS_TABSTOP, 0, {97, 17}, Dock::None, Make<CheckBoxControl>},
     /*8*/ {ControlClass::BitBtn, "BUTTON", BS_PUSHBUTTON | WS_TABSTOP, 0, {75, 25}, Dock::None, Make<BitBtnControl>},
-    /*9*/ {ControlClass::TabControl, WC_TABCONTROLA, WS_TABSTOP, 0, {289, 193}, Dock::None, nullptr},
+    /*9*/ {ControlClass::TabControl, WC_TABCONTROLA, WS_TABSTOP, 0, {289, 193}, Dock::None, Make<TabStripControl>},
     /*10*/ {ControlClass::ProgressBar, PROGRESS_CLASSA, 0, 0, {150, 16}, Dock::None, nullptr},
     /*11*/ {ControlClass::StatusBar, STATUSCLASSNAMEA, CCS_NORESIZE | CCS_NOPARENTALIGN, 0, {0, 19}, Dock::Bottom, nullptr},
     /*12*/ {ControlClass::ToolBar, TOOLBARCLASSNAMEA, CCS_NORESIZE | CCS_NOPARENTALIGN | CCS_NODIVIDER, 0, {150, 29},
@@ -60,7 +62,7 @@ const KindSpec kKinds[MaxKind + 1] = {
     /*15*/ {ControlClass::TreeView, WC_TREEVIEWA, TVS_HASBUTTONS | TVS_HASLINES | TVS_LINESATROOT | WS_TABSTOP, kEdge,
             {121, 97}, Dock::None, nullptr},
     /*16*/ {ControlClass::Memo, "EDIT", ES_MULTILINE | ES_AUTOVSCROLL | ES_WANTRETURN | WS_TABSTOP, kEdge, {185, 89},
-            Dock::None, nullptr},
+            Dock::None, Make<MemoControl>},
     /*17*/ {ControlClass::ScrollBar, "SCROLLBAR", SBS_HORZ | WS_TABSTOP, 0, {121, 0}, Dock::None, nullptr},
     /*18*/ {ControlClass::Panel, kPanelClass, 0, 0, {185, 41}, Dock::None, Make<PanelControl>},
     /*19*/ {ControlClass::WinControl, kPlainClass, 0, 0, {0, 0}, Dock::None, nullptr},
@@ -72,7 +74,7 @@ const KindSpec kKinds[MaxKind + 1] = {
             Make<RadioButtonControl>},
     /*25*/ {},
     /*26*/ {ControlClass::RichEdit, RICHEDIT_CLASSA, ES_MULTILINE | ES_AUTOVSCROLL | ES_WANTRETURN | WS_TABSTOP, kEdge,
-            {185, 89}, Dock::None, nullptr},
+            {185, 89}, Dock::None, Make<RichEditControl>},
 };
 
 // Our own classes run the system's default procedure; their behaviour is added to each window

@@ -18,12 +18,8 @@ void PanelControl::SetOuterBevel(Bevel bevel) {
   Invalidate();
 }
 
-void PanelControl::SetColor(COLORREF color) {
-  background_.SetColor(color);
-  Invalidate();
-}
-
 void PanelControl::SetCaptionAlignment(TextAlign alignment) {
+  if (captionAlignment_ == alignment) return;
   captionAlignment_ = alignment;
   Invalidate();
 }
@@ -36,7 +32,7 @@ void DrawBevel(HDC dc, RECT* rect, Bevel bevel) {
 void PanelControl::Paint(HDC dc) {
   RECT client;
   GetClientRect(hwnd(), &client);
-  FillRect(dc, &client, background_.IsSet() ? background_.Handle() : GetSysColorBrush(COLOR_BTNFACE));
+  FillRect(dc, &client, BackgroundBrush());
   DrawBevel(dc, &client, outer_);
   DrawBevel(dc, &client, inner_);
 

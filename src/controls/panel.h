@@ -1,10 +1,8 @@
 #pragma once
 // Panels: our own window class, painting its colour, two bevels and a caption.
-#include "controls/brush.h"
 #include "controls/control.h"
 
 enum class Bevel : unsigned char { None, Lowered, Raised };
-enum class TextAlign : unsigned char { Left, Center, Right };
 
 class PanelControl : public Control {
  public:
@@ -15,11 +13,11 @@ class PanelControl : public Control {
   Bevel OuterBevel() const { return outer_; }
   void SetInnerBevel(Bevel bevel);
   void SetOuterBevel(Bevel bevel);
-  void SetColor(COLORREF color);
   void SetCaptionAlignment(TextAlign alignment);
 
  protected:
   bool HandleMessage(UINT message, WPARAM wparam, LPARAM lparam, LRESULT* result) override;
+  bool ButtonFaceBackground() const override { return true; }
 
  private:
   void Paint(HDC dc);
@@ -27,7 +25,6 @@ class PanelControl : public Control {
 
   Bevel inner_ = Bevel::None;                // drawn just inside the outer bevel
   Bevel outer_ = Bevel::Raised;              // drawn at the window's edge
-  OwnedBrush background_;                    // set by a script; the button face otherwise
   TextAlign captionAlignment_ = TextAlign::Center;
   HFONT font_ = nullptr;                     // as given by WM_SETFONT
 };

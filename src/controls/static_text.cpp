@@ -33,3 +33,11 @@ void StaticTextControl::FitToText() {
   SetWindowPos(hwnd(), nullptr, 0, 0, textRect.right + frameWidth, textRect.bottom + frameHeight,
                SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
 }
+
+void StaticTextControl::SetAlignment(TextAlign alignment) {
+  const LONG_PTR style = GetWindowLongPtrA(hwnd(), GWL_STYLE);
+  const LONG_PTR type = alignment == TextAlign::Center ? SS_CENTER : alignment == TextAlign::Right ? SS_RIGHT : SS_LEFT;
+  if ((style & SS_TYPEMASK) == type) return;
+  SetWindowLongPtrA(hwnd(), GWL_STYLE, (style & ~SS_TYPEMASK) | type);
+  InvalidateRect(hwnd(), nullptr, TRUE);
+}

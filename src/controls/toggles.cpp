@@ -6,6 +6,14 @@ void ToggleControl::SetChecked(bool checked) {
   SendMessageA(hwnd(), BM_SETCHECK, checked ? BST_CHECKED : BST_UNCHECKED, 0);
 }
 
+void ToggleControl::SetCaptionSide(TextAlign alignment) {
+  const LONG_PTR style = GetWindowLongPtrA(hwnd(), GWL_STYLE);
+  const LONG_PTR side = alignment == TextAlign::Left ? BS_LEFTTEXT : 0;
+  if ((style & BS_LEFTTEXT) == side) return;
+  SetWindowLongPtrA(hwnd(), GWL_STYLE, (style & ~BS_LEFTTEXT) | side);
+  InvalidateRect(hwnd(), nullptr, TRUE);
+}
+
 namespace {
 
 bool IsRadioButtonWindow(HWND window) {

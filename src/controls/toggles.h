@@ -8,6 +8,9 @@ class ToggleControl : public Control {
   bool Checked() const;
   virtual void SetChecked(bool checked);
   void Toggle() { SetChecked(!Checked()); }
+  // The caption goes left of the box for left alignment and right of it otherwise: a centred
+  // caption has no layout of its own.
+  void SetCaptionSide(TextAlign alignment);
 
  protected:
   using Control::Control;

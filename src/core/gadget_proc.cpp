@@ -17,7 +17,10 @@ int g_lastClicked = 0;
 int g_underMouse = 0;
 
 void BringGadgetToFront(int n) {
-  SetWindowPos(GadgetControl(n)->hwnd(), HWND_TOP, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE);
+  // A window gadget pressed while it is being made or deleted is not in use.
+  Control* control = GadgetControl(n);
+  if (!control) return;
+  SetWindowPos(control->hwnd(), HWND_TOP, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE);
   RepaintAllGadgets();
 }
 
@@ -45,19 +48,23 @@ void OnMouseLeave(Control* control) {
   if (auto* panel = ControlAs<PanelControl>(control)) panel->SetOuterBevel(Bevel::None);
 }
 
-void OnLeftButtonDown(int n, HWND window, Control* control) {
+// The actions on a press and a release return false when a message they sent deleted the
+// gadget: its window is gone, and so is the message's destination.
+bool OnLeftButtonDown(int n, HWND window, Control* control) {
   if (IsA(control, ControlClass::ComboBox)) {
     control->Repaint();
-    if (!(control = LiveControl(n, window))) return;
+    if (!(control = LiveControl(n, window))) return false;
   }
   if (PanelControl* flat = FlatButtonPanel(n, control)) flat->SetOuterBevel(Bevel::Lowered);
   if (IsA(control, ControlClass::Form)) {
     BringGadgetToFront(n);
-    if (!LiveControl(n, window)) return;
+    if (!LiveControl(n, window)) return false;
     BringWindowToTop(window);
     SetForegroundWindow(window);
+    if (!LiveControl(n, window)) return false;
   }
   g_gadgets[n].clickState = 1;
+  return true;
 }
 
 // A click in an edit field or text area of a framed window gadget that sits on the host
@@ -69,24 +76,25 @@ bool FocusesOnClick(const Control* control) {
          form->ParentWindow() == HostWindow();
 }
 
-void OnLeftButtonUp(int n, HWND window, Control* control) {
+bool OnLeftButtonUp(int n, HWND window, Control* control) {
   if (FocusesOnClick(control)) {
     SetFocus(window);
-    if (!(control = LiveControl(n, window))) return;
+    if (!(control = LiveControl(n, window))) return false;
   }
   g_lastClicked = n;
   if (auto* checkBox = ControlAs<CheckBoxControl>(control)) {
     // A check box inside a parent control has no parent window; focusing none leaves the
     // thread without a focus.
     SetFocus(checkBox->ParentControl() ? nullptr : checkBox->ParentWindow());
-    if (!(control = LiveControl(n, window))) return;
+    if (!(control = LiveControl(n, window))) return false;
     ControlAs<CheckBoxControl>(control)->Toggle();
   } else if (auto* radio = ControlAs<RadioButtonControl>(control)) {
     radio->Toggle();
   }
-  if (!(control = LiveControl(n, window))) return;
+  if (!(control = LiveControl(n, window))) return false;
   if (PanelControl* flat = FlatButtonPanel(n, control)) flat->SetOuterBevel(Bevel::None);
   g_gadgets[n].clickState = 0;
+  return true;
 }
 
 }  // namespace
@@ -108,10 +116,10 @@ extern "C" LRESULT CALLBACK PMsg(HWND window, UINT message, WPARAM wparam, LPARA
       OnMouseMove(n, control);
       break;
     case WM_LBUTTONDOWN:
-      OnLeftButtonDown(n, window, control);
+      if (!OnLeftButtonDown(n, window, control)) return 0;
       break;
     case WM_LBUTTONUP:
-      OnLeftButtonUp(n, window, control);
+      if (!OnLeftButtonUp(n, window, control)) return 0;
       break;
     case WM_RBUTTONDOWN:  // the control sees a right press as a left one
       message = WM_LBUTTONDOWN;
@@ -126,7 +134,6 @@ extern "C" LRESULT CALLBACK PMsg(HWND window, UINT message, WPARAM wparam, LPARA
       if (ReflectToSender(message, wparam, lparam, &result)) return result;
       break;
   }
-  // The recorded procedure stays valid even if the actions above deleted the gadget.
   result = CallWindowProcA(g_gadgets[n].previousProc, window, message, wparam, lparam);
   switch (message) {
     case WM_SIZE:

@@ -2,7 +2,7 @@
 
 #include <string>
 
-#include "controls/combo_box.h"
+#include "controls/lists.h"
 #include "controls/control.h"
 #include "controls/toggles.h"
 #include "core/creation.h"

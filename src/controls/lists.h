@@ -1,11 +1,12 @@
 #pragma once
-// Combo boxes: a drop-down with an edit part, or a drop-down list that only offers its items.
+// Combo boxes: the system's combo box, whose inner windows take the control's colours; a
+// drop-down with an edit part, or a drop-down list that only offers its items.
 #include "controls/control.h"
 
 class ComboBoxControl : public Control {
  public:
   static constexpr ControlClass kClass = ControlClass::ComboBox;
-  explicit ComboBoxControl(HWND window) : Control(kClass, window) {}
+  explicit ComboBoxControl(HWND window) : Control(kClass, window) { InstallBehaviour(); }
 
   bool ListOnly() const;
   // The window styles that make the other kind of drop-down, everything else kept. The window
@@ -13,6 +14,7 @@ class ComboBoxControl : public Control {
   DWORD StyleFor(bool listOnly) const;
 
  protected:
+  bool HandleMessage(UINT message, WPARAM wparam, LPARAM lparam, LRESULT* result) override;
   void CopyContentsTo(HWND fresh) override;
   RECT CreationBounds() const override;
 
