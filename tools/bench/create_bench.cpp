@@ -14,7 +14,7 @@
 namespace {
 
 int g_buttons = 4096;  // a smaller count may be given on the command line for a quick look
-constexpr int kRounds = 3;
+constexpr int kRounds = 5;
 
 double Now() {
   static const double frequency = [] {
@@ -59,19 +59,20 @@ int main(int argc, char** argv) {
   dbp::Host host;
   host.Call("SETUP GUI", {dbp::kHostTitle, "", 0});
   dbp::Pump();
-  double library = 0, direct = 0, captioned = 0;
+  // Totals, and each series' best round: other work on the machine only ever adds time, so the
+  // best rounds compare the costs themselves.
+  double total[3] = {}, best[3] = {1e30, 1e30, 1e30};
   for (int round = 0; round < kRounds; ++round) {
     // The order turns round by round, so none always meets a warm or a cold system.
     for (int turn = 0; turn < 3; ++turn) {
-      switch ((round + turn) % 3) {
-        case 0: library += ThroughLibrary(host); break;
-        case 1: direct += Directly(host.window(), false); break;
-        default: captioned += Directly(host.window(), true); break;
-      }
+      const int series = (round + turn) % 3;
+      const double t = series == 0 ? ThroughLibrary(host) : Directly(host.window(), series == 2);
+      total[series] += t;
+      best[series] = std::min(best[series], t);
       dbp::Pump();
     }
     std::printf("round %d: library %.3f s, direct %.3f s, direct with the caption set after %.3f s so far\n", round + 1,
-                library, direct, captioned);
+                total[0], total[1], total[2]);
     std::fflush(stdout);
   }
   if (host.Call("FREE GADGET[") != 1) {
@@ -80,7 +81,10 @@ int main(int argc, char** argv) {
   }
   const int count = g_buttons * kRounds;
   std::printf("create+delete %d buttons: library %.3f s (%.1f us each), direct %.3f s (%.1f us each), ratio %.2f\n",
-              count, library, library * 1e6 / count, direct, direct * 1e6 / count, library / direct);
-  std::printf("against direct buttons captioned once shown (%.3f s): ratio %.2f\n", captioned, library / captioned);
+              count, total[0], total[0] * 1e6 / count, total[1], total[1] * 1e6 / count, total[0] / total[1]);
+  std::printf("best rounds of %d: library %.3f s, direct %.3f s, ratio %.2f\n", g_buttons, best[0], best[1],
+              best[0] / best[1]);
+  std::printf("against direct buttons captioned once shown: ratio %.2f, best rounds %.2f\n", total[0] / total[2],
+              best[0] / best[2]);
   return 0;
 }
