@@ -9,6 +9,8 @@ class StaticTextControl : public Control {
 
   void SetScriptText(const char* text) override;
   void SetAlignment(TextAlign alignment);
+  // A single-line frame around the text, put on in place; the label still fits its text.
+  void SetBorder(bool single);
 
  protected:
   bool ButtonFaceBackground() const override { return true; }

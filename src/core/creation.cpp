@@ -57,10 +57,12 @@ extern "C" void __cdecl CreateGadget(int n, int kind) {
   entry.control = control;
   const HWND window = control->hwnd();
   RouteThroughPMsg(n, window);
+  // To the front while still hidden: shown first, at the bottom of a pile of siblings, it would
+  // make the system work out what each of them covers, twice.
+  SetWindowPos(window, HWND_TOP, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE);
   if (!g_hiddenCreation) control->SetVisible(true);
   // Re-entered messages may have deleted the window; only a live one is registered.
   if (!IsWindow(window) || entry.control != control) return;
-  SetWindowPos(window, HWND_TOP, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE);
   entry.exists = true;
   entry.track = {sizeof(TRACKMOUSEEVENT), TME_LEAVE, window, HOVER_DEFAULT};
   if (control->DockSide() != Dock::None) LayoutDockedChildren(parent);

@@ -11,6 +11,9 @@ extern "C" LRESULT CALLBACK PMsg(HWND window, UINT message, WPARAM wparam, LPARA
 // Makes gadget n of the given kind; see the creation rules in creation.cpp.
 extern "C" void __cdecl CreateGadget(int n, int kind);
 
+// SET PARENT GADGET, which the window constructor runs as a step.
+extern "C" void __cdecl SetParentGadget(int g, int p);
+
 // Moves a gadget's window onto another window, keeping its handle and its routing.
 void PlaceOnWindow(int n, HWND parent);
 

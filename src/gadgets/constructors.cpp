@@ -22,6 +22,28 @@ void CreateWithCaption(int n, int kind, const char* caption) {
   SetGadgetText(n, caption);
 }
 
+// A scroll bar takes its direction only when its window is made, so a horizontal one is made
+// anew as vertical, turned on its corner: the width it had becomes its height.
+void MakeScrollBarVertical(int n) {
+  Control* bar = GadgetControl(n);
+  if (!IsA(bar, ControlClass::ScrollBar)) return;
+  const LONG_PTR style = GetWindowLongPtrA(bar->hwnd(), GWL_STYLE);
+  if (style & SBS_VERT) return;
+  const RECT bounds = bar->Bounds();
+  if (!RemakeGadgetWindow(n, static_cast<DWORD>(style | SBS_VERT),
+                          static_cast<DWORD>(GetWindowLongPtrA(bar->hwnd(), GWL_EXSTYLE)))) {
+    return;
+  }
+  bar->SetBounds(bounds.left, bounds.top, bounds.bottom - bounds.top, bounds.right - bounds.left);
+}
+
+// Style codes of CREATE GADGET WINDOW; other values keep the frame the form was made with.
+bool BorderFromCode(int code, BorderStyle* border) {
+  if (code < 0 || code > static_cast<int>(BorderStyle::None)) return false;
+  *border = static_cast<BorderStyle>(code);
+  return true;
+}
+
 }  // namespace
 
 extern "C" {
@@ -54,6 +76,33 @@ void __cdecl CreateGadgetPanel(int n, int flat) {
       panel->SetOuterBevel(Bevel::Raised);
     }
   }
+}
+
+void __cdecl CreateGadgetLabelWithBorder(int n, const char* caption, int border) {
+  CreateWithCaption(n, 4, caption);
+  if (border != 1) return;
+  if (auto* label = MadeAs<StaticTextControl>(n)) label->SetBorder(true);
+}
+
+void __cdecl CreateGadgetScrollBarVertical(int n, int) {
+  CreateGadget(n, KindScrollBar);
+  MakeScrollBarVertical(n);
+}
+
+void __cdecl CreateGadgetWindow(int n, int style, const char* caption, int embed) {
+  CreateGadget(n, KindWindow);
+  // A form inside a creation parent stays there; any other becomes a window of its own.
+  if (MadeAs<FormControl>(n)) PlaceOnWindow(n, nullptr);
+  BorderStyle border;
+  if (auto* form = MadeAs<FormControl>(n); form && BorderFromCode(style, &border)) form->SetBorder(border);
+  if (auto* form = MadeAs<FormControl>(n)) form->SetMinMaxBoxes(true);
+  SetGadgetText(n, caption);
+  if (embed == 1 && MadeAs<FormControl>(n)) SetParentGadget(n, 0);
+}
+
+void __cdecl SetGadget(int n, int left, int top, int width, int height) {
+  PositionGadget(n, left, top);
+  SizeGadget(n, width, height);
 }
 
 }  // extern "C"
