@@ -62,7 +62,7 @@ class Control {
 
   // Outer rectangle relative to the parent's client area (the screen for a top-level window).
   RECT Bounds() const;
-  void SetBounds(int left, int top, int width, int height);
+  virtual void SetBounds(int left, int top, int width, int height);
 
   bool Visible() const;
   virtual void SetVisible(bool visible);

@@ -5,6 +5,23 @@
 
 #include "controls/text.h"
 
+namespace {
+
+constexpr int kDroppedItems = 8;  // items the dropped list shows before it scrolls
+
+}  // namespace
+
+ComboBoxControl::ComboBoxControl(HWND window) : Control(kClass, window) {
+  InstallBehaviour();
+  const RECT made = Bounds();
+  SetBounds(made.left, made.top, made.right - made.left, made.bottom - made.top);
+}
+
+void ComboBoxControl::SetBounds(int left, int top, int width, int height) {
+  const int itemHeight = static_cast<int>(SendMessageA(hwnd(), CB_GETITEMHEIGHT, 0, 0));
+  Control::SetBounds(left, top, width, height + kDroppedItems * itemHeight + 2);
+}
+
 bool ComboBoxControl::HandleMessage(UINT message, WPARAM wparam, LPARAM lparam, LRESULT* result) {
   // The drop-down list is a window of the desktop that asks the combo box for its colours:
   // the combo box answers them itself instead of passing them to its parent.

@@ -6,7 +6,10 @@
 class ComboBoxControl : public Control {
  public:
   static constexpr ControlClass kClass = ControlClass::ComboBox;
-  explicit ComboBoxControl(HWND window) : Control(kClass, window) { InstallBehaviour(); }
+  explicit ComboBoxControl(HWND window);
+
+  // The height is the closed part's: the window is made taller by the list hanging below it.
+  void SetBounds(int left, int top, int width, int height) override;
 
   bool ListOnly() const;
   // The window styles that make the other kind of drop-down, everything else kept. The window

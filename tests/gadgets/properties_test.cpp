@@ -503,6 +503,26 @@ TEST_F(Properties, LockMakesAnEditReadOnlyAndLeavesTextAreasAlone) {
   ExpectNoBoxes();
 }
 
+TEST_F(Properties, ComboBoxListDropsWithRoomForItsItemsWhateverItsSize) {
+  ParentPanel(10);
+  Call("CREATE GADGET COMBOBOX", {2});
+  Call("CREATE WITHOUT PARENT");
+  const HWND combo = Handle(2);
+  const int itemHeight = static_cast<int>(SendMessageA(combo, CB_GETITEMHEIGHT, 0, 0));
+  auto droppedListHeight = [&] {
+    RECT dropped{}, closed{};
+    SendMessageA(combo, CB_GETDROPPEDCONTROLRECT, 0, reinterpret_cast<LPARAM>(&dropped));
+    GetWindowRect(combo, &closed);
+    return (dropped.bottom - dropped.top) - (closed.bottom - closed.top);
+  };
+  EXPECT_GE(droppedListHeight(), 5 * itemHeight);
+  const int closedHeight = Call("GADGET HEIGHT[", {2});
+  Call("RESIZE GADGET", {2, 200, closedHeight});
+  EXPECT_EQ(Call("GADGET WIDTH[", {2}), 200);
+  EXPECT_EQ(Call("GADGET HEIGHT[", {2}), closedHeight);
+  EXPECT_GE(droppedListHeight(), 5 * itemHeight);
+}
+
 // A combo box on a panel with neighbours before and after it in the z-order.
 class ComboLocking : public Properties {
  protected:
