@@ -9,27 +9,12 @@
 
 namespace {
 
-HWND ParentOf(HWND window) { return GetAncestor(window, GA_PARENT); }
-
-std::string ClassOf(HWND window) {
-  char name[64] = {};
-  GetClassNameA(window, name, sizeof name);
-  return name;
-}
-
 SIZE SizeOf(HWND window) {
   RECT r;
   GetWindowRect(window, &r);
   return {r.right - r.left, r.bottom - r.top};
 }
 
-// The rectangle of a window in its parent's client coordinates.
-RECT InParent(HWND window) {
-  RECT r;
-  GetWindowRect(window, &r);
-  MapWindowPoints(HWND_DESKTOP, ParentOf(window), reinterpret_cast<POINT*>(&r), 2);
-  return r;
-}
 
 class Creation : public GadgetTest {
  protected:
@@ -130,11 +115,11 @@ TEST_F(Creation, BarsDockAlongTheirParent) {
     GetClientRect(parent, &client);
     EXPECT_EQ(lstrcmpiA(ClassOf(Handle(status)).c_str(), "msctls_statusbar32"), 0);
     EXPECT_EQ(lstrcmpiA(ClassOf(Handle(tool)).c_str(), "ToolbarWindow32"), 0);
-    const RECT bar = InParent(Handle(status));
+    const RECT bar = PlaceOf(Handle(status));
     EXPECT_EQ(bar.left, 0);
     EXPECT_EQ(bar.right, client.right);
     EXPECT_EQ(bar.bottom, client.bottom);
-    const RECT top = InParent(Handle(tool));
+    const RECT top = PlaceOf(Handle(tool));
     EXPECT_EQ(top.left, 0);
     EXPECT_EQ(top.right, client.right);
     EXPECT_EQ(top.top, 0);

@@ -15,8 +15,6 @@ size_t CountOf(const std::vector<UINT>& messages, UINT message) {
   return count;
 }
 
-HWND ParentOf(HWND window) { return GetAncestor(window, GA_PARENT); }
-
 class HostWindow : public GadgetTest {
  protected:
   WNDPROC HostProc() { return reinterpret_cast<WNDPROC>(GetWindowLongPtrA(host().window(), GWLP_WNDPROC)); }

@@ -78,8 +78,6 @@ void Place(HWND window, int x, int y, int width, int height) {
   SetWindowPos(window, HWND_TOP, x, y, width, height, SWP_NOACTIVATE);
 }
 
-LONG_PTR StyleOf(HWND window) { return GetWindowLongPtrA(window, GWL_STYLE); }
-LONG_PTR ExStyleOf(HWND window) { return GetWindowLongPtrA(window, GWL_EXSTYLE); }
 
 class ColorTest : public GadgetTest {
  protected:

@@ -4,21 +4,6 @@
 
 namespace {
 
-std::string TextOf(HWND window) {
-  char text[256] = {};
-  GetWindowTextA(window, text, sizeof text);
-  return text;
-}
-
-LONG_PTR StyleOf(HWND window) { return GetWindowLongPtrA(window, GWL_STYLE); }
-
-// A window's outer rectangle in its parent's client coordinates.
-RECT PlaceOf(HWND window) {
-  RECT r{};
-  GetWindowRect(window, &r);
-  MapWindowPoints(HWND_DESKTOP, GetParent(window), reinterpret_cast<POINT*>(&r), 2);
-  return r;
-}
 
 class Properties : public GadgetTest {
  protected:

@@ -120,18 +120,6 @@ BoxWatch& TheWatch() {
   return watch;
 }
 
-std::string WindowTextOf(HWND window) {
-  char buffer[1024] = {};
-  GetWindowTextA(window, buffer, sizeof buffer);
-  return buffer;
-}
-
-std::string ClassOf(HWND window) {
-  char buffer[64] = {};
-  GetClassNameA(window, buffer, sizeof buffer);
-  return buffer;
-}
-
 std::string IconName(HICON icon) {
   if (!icon) return "none";
   if (icon == LoadIcon(nullptr, IDI_HAND)) return "error";
@@ -144,20 +132,20 @@ std::string IconName(HICON icon) {
 Box Describe(HWND dialog) {
   Box box;
   box.owner = GetWindow(dialog, GW_OWNER);
-  box.caption = WindowTextOf(dialog);
+  box.caption = TextOf(dialog);
   box.icon = "none";
   for (HWND child = GetWindow(dialog, GW_CHILD); child; child = GetWindow(child, GW_HWNDNEXT)) {
     const std::string cls = ClassOf(child);
     const LONG_PTR style = GetWindowLongPtrA(child, GWL_STYLE);
     if (lstrcmpiA(cls.c_str(), "Button") == 0) {
-      if (style & WS_VISIBLE) box.buttons.push_back(WindowTextOf(child));
+      if (style & WS_VISIBLE) box.buttons.push_back(TextOf(child));
     } else if (lstrcmpiA(cls.c_str(), "Static") == 0) {
       if ((style & SS_TYPEMASK) == SS_ICON) {
         if (style & WS_VISIBLE) {
           box.icon = IconName(reinterpret_cast<HICON>(SendMessageA(child, STM_GETICON, 0, 0)));
         }
       } else if (box.text.empty()) {
-        box.text = WindowTextOf(child);
+        box.text = TextOf(child);
       }
     }
   }
@@ -225,6 +213,32 @@ struct CoreData {
 CoreData g_coreData{&StringBooks::Allocate, {}};
 
 }  // namespace
+
+std::string ClassOf(HWND window) {
+  char buffer[64] = {};
+  GetClassNameA(window, buffer, sizeof buffer);
+  return buffer;
+}
+
+std::string TextOf(HWND window) {
+  const int length = GetWindowTextLengthA(window);
+  std::string text(static_cast<size_t>(length) + 1, '\0');
+  text.resize(static_cast<size_t>(GetWindowTextA(window, text.data(), length + 1)));
+  return text;
+}
+
+LONG_PTR StyleOf(HWND window) { return GetWindowLongPtrA(window, GWL_STYLE); }
+
+LONG_PTR ExStyleOf(HWND window) { return GetWindowLongPtrA(window, GWL_EXSTYLE); }
+
+HWND ParentOf(HWND window) { return GetAncestor(window, GA_PARENT); }
+
+RECT PlaceOf(HWND window) {
+  RECT r{};
+  GetWindowRect(window, &r);
+  MapWindowPoints(HWND_DESKTOP, ParentOf(window), reinterpret_cast<POINT*>(&r), 2);
+  return r;
+}
 
 std::string BesideProgram(const char* name) {
   char path[MAX_PATH] = {};

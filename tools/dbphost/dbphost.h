@@ -133,6 +133,17 @@ COLORREF ScreenPixel(int x, int y);
 // Saves a window's area of the screen as a 24-bit PNG file.
 bool SaveWindowPng(HWND window, const std::string& path);
 
+// Window queries tests ask again and again.
+std::string ClassOf(HWND window);
+std::string TextOf(HWND window);
+LONG_PTR StyleOf(HWND window);
+LONG_PTR ExStyleOf(HWND window);
+// The window a window lies in; also for a top-level window given a parent after it was made,
+// which GetParent does not report.
+HWND ParentOf(HWND window);
+// A window's outer rectangle in its parent's client coordinates.
+RECT PlaceOf(HWND window);
+
 // The full path of a file next to the running program.
 std::string BesideProgram(const char* name);
 

@@ -7,6 +7,13 @@
 
 #include "dbphost.h"
 
+using dbp::ClassOf;
+using dbp::ExStyleOf;
+using dbp::ParentOf;
+using dbp::PlaceOf;
+using dbp::StyleOf;
+using dbp::TextOf;
+
 class GadgetTest : public ::testing::Test {
  protected:
   void SetUp() override;
