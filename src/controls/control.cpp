@@ -185,3 +185,17 @@ bool Control::OnParentNotify(UINT message, WPARAM wparam, LPARAM, LRESULT* resul
   *result = reinterpret_cast<LRESULT>(brush);
   return true;
 }
+
+bool OwnWindowControl::HandleMessage(UINT message, WPARAM wparam, LPARAM lparam, LRESULT* result) {
+  switch (message) {
+    case WM_SETFONT:
+      font_ = reinterpret_cast<HFONT>(wparam);
+      if (LOWORD(lparam)) InvalidateRect(hwnd(), nullptr, TRUE);
+      return true;
+    case WM_GETFONT:
+      *result = reinterpret_cast<LRESULT>(font_);
+      return true;
+    default:
+      return false;
+  }
+}

@@ -127,6 +127,27 @@ class Control {
   OwnedBrush background_;        // set by a script
 };
 
+// A control of one of our own window classes, which run the default window procedure: it keeps
+// the font it is given itself, as the system's controls do.
+class OwnWindowControl : public Control {
+ public:
+  HFONT Font() const { return font_ ? font_ : static_cast<HFONT>(GetStockObject(DEFAULT_GUI_FONT)); }
+
+ protected:
+  OwnWindowControl(ControlClass cls, HWND window) : Control(cls, window) { InstallBehaviour(); }
+  // Classes that add behaviour pass what they do not handle on to this.
+  bool HandleMessage(UINT message, WPARAM wparam, LPARAM lparam, LRESULT* result) override;
+
+ private:
+  HFONT font_ = nullptr;  // as given by WM_SETFONT
+};
+
+// The plain windowed control of our own class: the holder of a popup menu.
+class PlainWindowControl : public OwnWindowControl {
+ public:
+  explicit PlainWindowControl(HWND window) : OwnWindowControl(ControlClass::WinControl, window) {}
+};
+
 // The class test: true when the control is of class cls or derives from it.
 inline bool IsA(const Control* control, ControlClass cls) {
   return control && ClassDerivesFrom(control->Class(), cls);

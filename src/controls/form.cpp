@@ -1,6 +1,6 @@
 #include "controls/form.h"
 
-FormControl::FormControl(HWND window) : Control(kClass, window) { InstallBehaviour(); }
+FormControl::FormControl(HWND window) : OwnWindowControl(kClass, window) {}
 
 void FormControl::SetParentWindow(HWND parent) {
   if (ParentControl()) return;
@@ -28,7 +28,7 @@ void FormControl::SetAlpha(BYTE alpha) {
   SetLayeredWindowAttributes(hwnd(), 0, alpha, LWA_ALPHA);
 }
 
-bool FormControl::HandleMessage(UINT message, WPARAM wparam, LPARAM, LRESULT* result) {
+bool FormControl::HandleMessage(UINT message, WPARAM wparam, LPARAM lparam, LRESULT* result) {
   switch (message) {
     case WM_CLOSE:  // the close box hides a window gadget; only DELETE GADGET ends it
       ShowWindow(hwnd(), SW_HIDE);
@@ -40,14 +40,8 @@ bool FormControl::HandleMessage(UINT message, WPARAM wparam, LPARAM, LRESULT* re
       *result = 1;
       return true;
     }
-    case WM_SETFONT:
-      font_ = reinterpret_cast<HFONT>(wparam);
-      return true;
-    case WM_GETFONT:
-      *result = reinterpret_cast<LRESULT>(font_);
-      return true;
     default:
-      return false;
+      return OwnWindowControl::HandleMessage(message, wparam, lparam, result);
   }
 }
 

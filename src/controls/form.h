@@ -5,7 +5,7 @@
 // Numbered as CREATE GADGET WINDOW and SET WINDOW STYLE take them.
 enum class BorderStyle : unsigned char { Single, ToolWindow, SizeToolWin, Dialog, Sizeable, None };
 
-class FormControl : public Control {
+class FormControl : public OwnWindowControl {
  public:
   static constexpr ControlClass kClass = ControlClass::Form;
   explicit FormControl(HWND window);
@@ -32,5 +32,4 @@ class FormControl : public Control {
 
   BorderStyle border_ = BorderStyle::Sizeable;
   bool minMaxBoxes_ = false;  // asked for; shown only with a single or sizeable frame
-  HFONT font_ = nullptr;    // as given by WM_SETFONT
 };

@@ -65,7 +65,7 @@ const KindSpec kKinds[MaxKind + 1] = {
             Dock::None, Make<MemoControl>},
     /*17*/ {ControlClass::ScrollBar, "SCROLLBAR", SBS_HORZ | WS_TABSTOP, 0, {121, 0}, Dock::None, nullptr},
     /*18*/ {ControlClass::Panel, kPanelClass, 0, 0, {185, 41}, Dock::None, Make<PanelControl>},
-    /*19*/ {ControlClass::WinControl, kPlainClass, 0, 0, {0, 0}, Dock::None, nullptr},
+    /*19*/ {ControlClass::WinControl, kPlainClass, 0, 0, {0, 0}, Dock::None, Make<PlainWindowControl>},
     /*20*/ {},
     /*21*/ {},
     /*22*/ {},

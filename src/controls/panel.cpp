@@ -4,7 +4,7 @@
 
 #include "controls/text.h"
 
-PanelControl::PanelControl(HWND window) : Control(kClass, window) { InstallBehaviour(); }
+PanelControl::PanelControl(HWND window) : OwnWindowControl(kClass, window) {}
 
 void PanelControl::SetInnerBevel(Bevel bevel) {
   if (inner_ == bevel) return;
@@ -38,7 +38,7 @@ void PanelControl::Paint(HDC dc) {
 
   const std::string caption = ControlText(hwnd());
   if (caption.empty()) return;
-  const HGDIOBJ oldFont = SelectObject(dc, font_ ? font_ : GetStockObject(DEFAULT_GUI_FONT));
+  const HGDIOBJ oldFont = SelectObject(dc, Font());
   SetBkMode(dc, TRANSPARENT);
   SetTextColor(dc, GetSysColor(COLOR_BTNTEXT));
   const UINT horizontal = captionAlignment_ == TextAlign::Left    ? DT_LEFT
@@ -59,18 +59,11 @@ bool PanelControl::HandleMessage(UINT message, WPARAM wparam, LPARAM lparam, LRE
       EndPaint(hwnd(), &ps);
       return true;
     }
-    case WM_SETFONT:
-      font_ = reinterpret_cast<HFONT>(wparam);
-      if (LOWORD(lparam)) Invalidate();
-      return true;
-    case WM_GETFONT:
-      *result = reinterpret_cast<LRESULT>(font_);
-      return true;
     case WM_SETTEXT:
       *result = CallBase(message, wparam, lparam);
       Invalidate();
       return true;
     default:
-      return false;
+      return OwnWindowControl::HandleMessage(message, wparam, lparam, result);
   }
 }

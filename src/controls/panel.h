@@ -4,7 +4,7 @@
 
 enum class Bevel : unsigned char { None, Lowered, Raised };
 
-class PanelControl : public Control {
+class PanelControl : public OwnWindowControl {
  public:
   static constexpr ControlClass kClass = ControlClass::Panel;
   explicit PanelControl(HWND window);
@@ -26,7 +26,6 @@ class PanelControl : public Control {
   Bevel inner_ = Bevel::None;                // drawn just inside the outer bevel
   Bevel outer_ = Bevel::Raised;              // drawn at the window's edge
   TextAlign captionAlignment_ = TextAlign::Center;
-  HFONT font_ = nullptr;                     // as given by WM_SETFONT
 };
 
 // Draws a one-pixel bevel just inside *rect and shrinks *rect past it.
