@@ -23,4 +23,4 @@ if [[ " ${need[*]} " == *":i386"* ]] && ! dpkg --print-foreign-architectures | g
 fi
 echo "Installing: ${need[*]}"
 $SUDO apt-get update -q
-DEBIAN_FRONTEND=noninteractive $SUDO apt-get install -y -q --no-install-recommends "${need[@]}"
+DEBIAN_FRONTEND=noninteractive $SUDO apt-get install -y -q "${need[@]}"
