@@ -23,4 +23,4 @@ if [[ " ${need[*]} " == *":i386"* ]] && ! dpkg --print-foreign-architectures | g
 fi
 echo "Installing: ${need[*]}"
 $SUDO apt-get update -q
-DEBIAN_FRONTEND=noninteractive $SUDO apt-get install -y -q "${need[@]}"
+$SUDO env DEBIAN_FRONTEND=noninteractive apt-get install -y -q "${need[@]}"
