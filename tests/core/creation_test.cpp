@@ -313,4 +313,22 @@ TEST_F(Creation, DestroyingTheHostWindowForgetsTheGadgetsOnIt) {
   EXPECT_EQ(Call("FREE GADGET["), 1);
 }
 
+TEST_F(Creation, TheCloseBoxHidesAWindowGadgetWithoutEndingIt) {
+  for (int embed : {0, 1}) {
+    const int n = 3 + embed;
+    Call("CREATE GADGET WINDOW", {n, 0, "Tools", embed});
+    const HWND form = Handle(n);
+    ASSERT_EQ(ParentOf(form) == host().window(), embed == 1);
+    SendMessageA(form, WM_SYSCOMMAND, SC_CLOSE, 0);
+    dbp::Pump();
+    EXPECT_TRUE(IsWindow(form)) << embed;
+    EXPECT_TRUE(Exists(n)) << embed;
+    EXPECT_EQ(Call("GADGET VISIBLE[", {n}), 0) << embed;
+    Call("SHOW GADGET", {n});
+    EXPECT_TRUE(IsWindowVisible(form)) << embed;
+    EXPECT_EQ(Handle(n), form);
+  }
+  ExpectNoBoxes();
+}
+
 }  // namespace
