@@ -3,14 +3,4 @@
 # demo's window is saved as build/demo.png.
 set -euo pipefail
 source "$(dirname "$0")/wine-env.sh"
-bash "$ROOT/tools/build.sh"
-TEST_BUILD_DIR=$(cat "$BUILD_DIR/test-build-dir")
-xvfb-run -a -s "-screen 0 1280x1024x24" bash -c "
-  source '$ROOT/tools/wine-env.sh'
-  prepare_wine_prefix
-  start_wine
-  wine '$TEST_BUILD_DIR/bin/demo.exe' 'Z:$BUILD_DIR/demo.png'
-  status=\$?
-  stop_wine
-  exit \$status
-"
+build_and_run_in_wine 'wine "$TEST_BUILD_DIR/bin/demo.exe" "Z:$BUILD_DIR/demo.png"'

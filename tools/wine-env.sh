@@ -43,3 +43,23 @@ prepare_wine_prefix() {
     touch "$WINEPREFIX/.gadgetry-ready"
   fi
 }
+
+# Builds everything, then runs a script in a Wine session inside Xvfb, with TEST_BUILD_DIR set
+# to the build that this machine can run. Arguments after the script reach it as "$@".
+build_and_run_in_wine() {
+  local script="$1"
+  shift
+  bash "$ROOT/tools/build.sh"
+  TEST_BUILD_DIR=$(cat "$BUILD_DIR/test-build-dir")
+  export TEST_BUILD_DIR
+  xvfb-run -a -s "-screen 0 1280x1024x24" bash -c "
+    source '$ROOT/tools/wine-env.sh'
+    prepare_wine_prefix
+    start_wine
+    status=0
+    { $script
+    } || status=\$?
+    stop_wine
+    exit \$status
+  " wine-session "$@"
+}
