@@ -27,6 +27,14 @@ LRESULT PassOn(HWND window, UINT message, WPARAM wparam, LPARAM lparam) {
   return CallWindowProcA(g_previousHostProc, window, message, wparam, lparam);
 }
 
+// DBP's window is gone: the library is unbound again, and nothing is placed on a dead window.
+void ForgetDestroyedHost(UINT message) {
+  if (message != WM_NCDESTROY) return;
+  g_host = nullptr;
+  g_drawing = nullptr;
+  g_installedHostProc = nullptr;
+}
+
 LRESULT CALLBACK HostWndProc(HWND window, UINT message, WPARAM wparam, LPARAM lparam) {
   LRESULT result = 0;
   if (ReflectToSender(message, wparam, lparam, &result)) return result;
@@ -41,7 +49,9 @@ LRESULT CALLBACK HostWndProc(HWND window, UINT message, WPARAM wparam, LPARAM lp
     case WM_CLOSE:
       ExitProcess(0);
   }
-  return PassOn(window, message, wparam, lparam);
+  result = PassOn(window, message, wparam, lparam);
+  ForgetDestroyedHost(message);
+  return result;
 }
 
 // In the mode that keeps DBP's procedure, gadgets on the host window still need their parent
@@ -51,6 +61,7 @@ LRESULT CALLBACK HostRelayProc(HWND window, UINT message, WPARAM wparam, LPARAM 
   if (ReflectToSender(message, wparam, lparam, &result)) return result;
   result = CallWindowProcA(g_previousHostProc, window, message, wparam, lparam);
   if (message == WM_SIZE) LayoutDockedChildren(window);
+  ForgetDestroyedHost(message);
   return result;
 }
 

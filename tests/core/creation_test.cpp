@@ -311,6 +311,12 @@ TEST_F(Creation, DestroyingTheHostWindowForgetsTheGadgetsOnIt) {
   dbp::Pump();
   for (int n : {1, 2, 3, 4}) EXPECT_FALSE(Exists(n)) << n;
   EXPECT_EQ(Call("FREE GADGET["), 1);
+  // The library is unbound again: nothing is placed on the dead window.
+  EXPECT_EQ(Call("DBP WINDOW WIDTH["), 0);
+  Call("CREATE GADGET EDIT", {5});
+  EXPECT_FALSE(Exists(5));
+  boxOwner_ = nullptr;
+  ExpectGuiErrors({"Gadget 5 cannot be created before SETUP GUI."});
 }
 
 TEST_F(Creation, TheCloseBoxHidesAWindowGadgetWithoutEndingIt) {
