@@ -358,13 +358,40 @@ void Pump(DWORD ms) {
   }
 }
 
+namespace {
+
+bool CursorIsAt(int x, int y) {
+  POINT cursor{};
+  return GetCursorPos(&cursor) && cursor.x == x && cursor.y == y;
+}
+
+// Waits, pumping, until the cursor reports the position; input under Xvfb arrives late.
+bool WaitForCursor(int x, int y, DWORD ms) {
+  const DWORD start = GetTickCount();
+  while (!CursorIsAt(x, y)) {
+    if (GetTickCount() - start >= ms) return false;
+    Pump(10);
+  }
+  return true;
+}
+
+}  // namespace
+
 void MoveMouse(int x, int y) {
-  INPUT input{};
-  input.type = INPUT_MOUSE;
-  input.mi.dx = MulDiv(x, 65536, GetSystemMetrics(SM_CXSCREEN)) + 1;
-  input.mi.dy = MulDiv(y, 65536, GetSystemMetrics(SM_CYSCREEN)) + 1;
-  input.mi.dwFlags = MOUSEEVENTF_MOVE | MOUSEEVENTF_ABSOLUTE;
-  SendInput(1, &input, sizeof input);
+  for (int attempt = 0; attempt < 3; ++attempt) {
+    INPUT input{};
+    input.type = INPUT_MOUSE;
+    input.mi.dx = MulDiv(x, 65536, GetSystemMetrics(SM_CXSCREEN)) + 1;
+    input.mi.dy = MulDiv(y, 65536, GetSystemMetrics(SM_CYSCREEN)) + 1;
+    input.mi.dwFlags = MOUSEEVENTF_MOVE | MOUSEEVENTF_ABSOLUTE;
+    SendInput(1, &input, sizeof input);
+    if (WaitForCursor(x, y, 500)) break;
+  }
+  // Input that never arrived: the cursor is put there directly, which moves it as well.
+  if (!CursorIsAt(x, y)) {
+    SetCursorPos(x, y);
+    WaitForCursor(x, y, 500);
+  }
   Pump(50);
 }
 
