@@ -3,6 +3,7 @@
 #include <commctrl.h>
 
 bool TabStripControl::HandleMessage(UINT message, WPARAM wparam, LPARAM lparam, LRESULT* result) {
+  if (message != WM_ERASEBKGND && message != WM_PAINT) return false;
   const HBRUSH brush = BackgroundBrush();
   if (!brush) return false;
   RECT area;
