@@ -64,6 +64,9 @@ class Control {
   RECT Bounds() const;
   virtual void SetBounds(int left, int top, int width, int height);
 
+  // After a change of frame styles: the system works out the window's frame anew, in place.
+  void RefreshFrame();
+
   bool Visible() const;
   virtual void SetVisible(bool visible);
   void Repaint();

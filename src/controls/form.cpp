@@ -10,8 +10,7 @@ void FormControl::SetParentWindow(HWND parent) {
   if (!parent) SetWindowLongPtrA(hwnd(), GWL_STYLE, style & ~WS_CHILD);
   SetParent(hwnd(), parent);
   if (parent) SetWindowLongPtrA(hwnd(), GWL_STYLE, style | WS_CHILD);
-  SetWindowPos(hwnd(), nullptr, 0, 0, 0, 0,
-               SWP_NOMOVE | SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE | SWP_FRAMECHANGED);
+  RefreshFrame();
 }
 
 void FormControl::SetVisible(bool visible) {
@@ -89,6 +88,5 @@ void FormControl::ApplyFrame() {
   if (boxesAllowed && minMaxBoxes_) style |= WS_MINIMIZEBOX | WS_MAXIMIZEBOX;
   SetWindowLongPtrA(hwnd(), GWL_STYLE, (GetWindowLongPtrA(hwnd(), GWL_STYLE) & ~kFrameStyles) | style);
   SetWindowLongPtrA(hwnd(), GWL_EXSTYLE, (GetWindowLongPtrA(hwnd(), GWL_EXSTYLE) & ~kFrameExStyles) | exStyle);
-  SetWindowPos(hwnd(), nullptr, 0, 0, 0, 0,
-               SWP_NOMOVE | SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE | SWP_FRAMECHANGED);
+  RefreshFrame();
 }

@@ -8,6 +8,7 @@
 namespace {
 
 constexpr int kDroppedItems = 8;  // items the dropped list shows before it scrolls
+constexpr DWORD kDropDownTypes = CBS_SIMPLE | CBS_DROPDOWN | CBS_DROPDOWNLIST;
 
 }  // namespace
 
@@ -28,12 +29,6 @@ bool ComboBoxControl::HandleMessage(UINT message, WPARAM wparam, LPARAM lparam, 
   if (message < WM_CTLCOLORMSGBOX || message > WM_CTLCOLORSTATIC) return false;
   return OnParentNotify(message, wparam, lparam, result);
 }
-
-namespace {
-
-constexpr DWORD kDropDownTypes = CBS_SIMPLE | CBS_DROPDOWN | CBS_DROPDOWNLIST;
-
-}  // namespace
 
 bool ComboBoxControl::ListOnly() const {
   return (GetWindowLongPtrA(hwnd(), GWL_STYLE) & kDropDownTypes) == CBS_DROPDOWNLIST;

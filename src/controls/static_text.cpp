@@ -10,7 +10,7 @@ void StaticTextControl::SetScriptText(const char* text) {
 void StaticTextControl::SetBorder(bool single) {
   const LONG_PTR style = GetWindowLongPtrA(hwnd(), GWL_STYLE);
   SetWindowLongPtrA(hwnd(), GWL_STYLE, single ? style | WS_BORDER : style & ~WS_BORDER);
-  SetWindowPos(hwnd(), nullptr, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE | SWP_FRAMECHANGED);
+  RefreshFrame();
   FitToText();
 }
 
