@@ -9,13 +9,6 @@
 
 namespace {
 
-SIZE SizeOf(HWND window) {
-  RECT r;
-  GetWindowRect(window, &r);
-  return {r.right - r.left, r.bottom - r.top};
-}
-
-
 class Creation : public GadgetTest {
  protected:
   void SetUp() override {

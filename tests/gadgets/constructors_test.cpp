@@ -6,12 +6,6 @@
 namespace {
 
 
-SIZE SizeOf(HWND window) {
-  RECT r{};
-  GetWindowRect(window, &r);
-  return {r.right - r.left, r.bottom - r.top};
-}
-
 class Constructors : public GadgetTest {
  protected:
   void SetUp() override {

@@ -233,6 +233,12 @@ LONG_PTR ExStyleOf(HWND window) { return GetWindowLongPtrA(window, GWL_EXSTYLE);
 
 HWND ParentOf(HWND window) { return GetAncestor(window, GA_PARENT); }
 
+SIZE SizeOf(HWND window) {
+  RECT r{};
+  GetWindowRect(window, &r);
+  return {r.right - r.left, r.bottom - r.top};
+}
+
 RECT PlaceOf(HWND window) {
   RECT r{};
   GetWindowRect(window, &r);

@@ -141,8 +141,9 @@ LONG_PTR ExStyleOf(HWND window);
 // The window a window lies in; also for a top-level window given a parent after it was made,
 // which GetParent does not report.
 HWND ParentOf(HWND window);
-// A window's outer rectangle in its parent's client coordinates.
+// A window's outer rectangle in its parent's client coordinates, and its outer size.
 RECT PlaceOf(HWND window);
+SIZE SizeOf(HWND window);
 
 // The full path of a file next to the running program.
 std::string BesideProgram(const char* name);

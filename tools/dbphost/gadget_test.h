@@ -11,6 +11,7 @@ using dbp::ClassOf;
 using dbp::ExStyleOf;
 using dbp::ParentOf;
 using dbp::PlaceOf;
+using dbp::SizeOf;
 using dbp::StyleOf;
 using dbp::TextOf;
 
