@@ -383,20 +383,30 @@ bool WaitForCursor(int x, int y, DWORD ms) {
 
 }  // namespace
 
+// The X server echoes pointer moves back to Wine, and an echo of an earlier move can arrive
+// after the cursor reached its new target and put it back. So the cursor must stay at its
+// target for a while before the move counts as done.
 void MoveMouse(int x, int y) {
-  for (int attempt = 0; attempt < 3; ++attempt) {
-    INPUT input{};
-    input.type = INPUT_MOUSE;
-    input.mi.dx = MulDiv(x, 65536, GetSystemMetrics(SM_CXSCREEN)) + 1;
-    input.mi.dy = MulDiv(y, 65536, GetSystemMetrics(SM_CYSCREEN)) + 1;
-    input.mi.dwFlags = MOUSEEVENTF_MOVE | MOUSEEVENTF_ABSOLUTE;
-    SendInput(1, &input, sizeof input);
-    if (WaitForCursor(x, y, 500)) break;
-  }
-  // Input that never arrived: the cursor is put there directly, which moves it as well.
-  if (!CursorIsAt(x, y)) {
-    SetCursorPos(x, y);
-    WaitForCursor(x, y, 500);
+  constexpr DWORD kSettleMs = 120;
+  for (int attempt = 0; attempt < 5; ++attempt) {
+    if (attempt < 3) {
+      INPUT input{};
+      input.type = INPUT_MOUSE;
+      input.mi.dx = MulDiv(x, 65536, GetSystemMetrics(SM_CXSCREEN)) + 1;
+      input.mi.dy = MulDiv(y, 65536, GetSystemMetrics(SM_CYSCREEN)) + 1;
+      input.mi.dwFlags = MOUSEEVENTF_MOVE | MOUSEEVENTF_ABSOLUTE;
+      SendInput(1, &input, sizeof input);
+    } else {
+      SetCursorPos(x, y);
+    }
+    if (!WaitForCursor(x, y, 500)) continue;
+    const DWORD arrived = GetTickCount();
+    bool stayed = true;
+    while (stayed && GetTickCount() - arrived < kSettleMs) {
+      Pump(10);
+      stayed = CursorIsAt(x, y);
+    }
+    if (stayed) break;
   }
   Pump(50);
 }
