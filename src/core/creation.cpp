@@ -35,21 +35,23 @@ void ForgetCreationParent(int n) {
   if (g_creationParent == n) g_creationParent = 0;
 }
 
-extern "C" void __cdecl CreateGadget(int n, int kind) {
-  if (!ValidGadgetNumber(n) || g_gadgets[n].exists || kind < MinKind || kind > MaxKind) return;
+extern "C" void __cdecl CreateGadget(int n, int kind) { MakeGadget(n, kind, nullptr); }
+
+bool MakeGadget(int n, int kind, const char* caption) {
+  if (!ValidGadgetNumber(n) || g_gadgets[n].exists || kind < MinKind || kind > MaxKind) return false;
   Control* parentControl = GadgetControl(g_creationParent);
   if (!parentControl && (kind == KindComboBox || kind == KindScrollBar)) {
     RefuseWithoutParent(kind);
-    return;
+    return false;
   }
   HWND parent = parentControl ? parentControl->hwnd() : DrawingWindow();
   // Without a window to hold it only a window gadget can be made: as a window of its own.
   if (!parent && kind != KindWindow) {
     ReportGuiError(("Gadget " + std::to_string(n) + " cannot be created before SETUP GUI.").c_str());
-    return;
+    return false;
   }
   Control* control = MakeControl(kind, parent);
-  if (!control) return;
+  if (!control) return false;
   if (parentControl) control->SetParentControl(parentControl);
 
   GadgetEntry& entry = g_gadgets[n];
@@ -57,15 +59,18 @@ extern "C" void __cdecl CreateGadget(int n, int kind) {
   entry.control = control;
   const HWND window = control->hwnd();
   RouteThroughPMsg(n, window);
+  // Captioned while hidden, the control paints its text once, when it shows.
+  if (caption) control->SetScriptText(caption);
   // To the front while still hidden: shown first, at the bottom of a pile of siblings, it would
   // make the system work out what each of them covers, twice.
   SetWindowPos(window, HWND_TOP, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE);
   if (!g_hiddenCreation) control->SetVisible(true);
   // Re-entered messages may have deleted the window; only a live one is registered.
-  if (!IsWindow(window) || entry.control != control) return;
+  if (!IsWindow(window) || entry.control != control) return false;
   entry.exists = true;
   entry.track = {sizeof(TRACKMOUSEEVENT), TME_LEAVE, window, HOVER_DEFAULT};
   if (control->DockSide() != Dock::None) LayoutDockedChildren(parent);
+  return true;
 }
 
 void PlaceOnWindow(int n, HWND parent) {

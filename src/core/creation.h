@@ -11,6 +11,10 @@ extern "C" LRESULT CALLBACK PMsg(HWND window, UINT message, WPARAM wparam, LPARA
 // Makes gadget n of the given kind; see the creation rules in creation.cpp.
 extern "C" void __cdecl CreateGadget(int n, int kind);
 
+// CreateGadget for the constructors that caption their gadget: the caption, when not null, is
+// given before the gadget shows. Returns whether gadget n was made.
+bool MakeGadget(int n, int kind, const char* caption);
+
 // SET PARENT GADGET, which the window constructor runs as a step.
 extern "C" void __cdecl SetParentGadget(int g, int p);
 

@@ -17,9 +17,10 @@ T* MadeAs(int n) {
   return ControlAs<T>(GadgetControl(n));
 }
 
+// When nothing was made, the caption step still runs: on the gadget the number already holds,
+// or as the report of a missing one.
 void CreateWithCaption(int n, int kind, const char* caption) {
-  CreateGadget(n, kind);
-  SetGadgetText(n, caption);
+  if (!MakeGadget(n, kind, caption)) SetGadgetText(n, caption);
 }
 
 // A scroll bar takes its direction only when its window is made, so a horizontal one is made

@@ -1,7 +1,7 @@
 // How much making and deleting gadgets costs over making and destroying the same windows
 // directly: 4096 push buttons through the command table (CREATE GADGET BUTTON, DELETE GADGET)
 // against 4096 BUTTON windows made with CreateWindowExA and destroyed with DestroyWindow on the
-// same parent, and against the same windows captioned once shown, as the caption step does.
+// same parent, and against the same windows captioned once shown.
 // The three take turns round by round, so all see the same machine.
 #include <algorithm>
 #include <cstdio>
@@ -34,8 +34,8 @@ double ThroughLibrary(dbp::Host& host) {
   return Now() - start;
 }
 
-// captionAfter: the text is set once the button shows, as the caption step of CREATE GADGET
-// BUTTON does, instead of being given at creation.
+// captionAfter: the text is set once the button shows instead of being given at creation, which
+// makes a shown button paint at once.
 double Directly(HWND parent, bool captionAfter) {
   std::vector<HWND> windows(g_buttons);
   const double start = Now();
