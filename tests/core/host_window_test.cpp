@@ -2,6 +2,7 @@
 // window, and the queries about the host window, the mouse and the focus.
 #include <cstdlib>
 #include <string>
+#include <utility>
 
 #include "gadget_test.h"
 
@@ -362,9 +363,11 @@ TEST_F(HostWindow, SizeAndMouseQueriesFollowTheOuterRectangle) {
   EXPECT_EQ(Call("DBP WINDOW WIDTH["), r.right - r.left);
   EXPECT_EQ(Call("DBP WINDOW HEIGHT["), r.bottom - r.top);
   for (POINT offset : {POINT{-10, 5}, POINT{3, -7}, POINT{-15, -12}, POINT{20, 30}}) {
-    dbp::MoveMouse(r.left + offset.x, r.top + offset.y);
-    EXPECT_EQ(Call("MOUSE LEFT["), offset.x);
-    EXPECT_EQ(Call("MOUSE TOP["), offset.y);
+    const auto [left, top] = dbp::WithCursorAt(r.left + offset.x, r.top + offset.y, [&] {
+      return std::pair{Call("MOUSE LEFT["), Call("MOUSE TOP[")};
+    });
+    EXPECT_EQ(left, offset.x);
+    EXPECT_EQ(top, offset.y);
   }
 }
 
@@ -408,10 +411,11 @@ TEST_F(HostWindow, WindowAndGadgetUnderTheMouse) {
       {{comboRect.right - 4, comboRect.top + 8}, combo, 3},  // the drop-down button is the combo's own
   };
   for (const Case& c : cases) {
-    dbp::MoveMouse(c.at.x, c.at.y);
-    EXPECT_EQ(Call("WINDOW UNDER MOUSE["), static_cast<int>(reinterpret_cast<DWORD_PTR>(c.window)))
-        << c.at.x << "," << c.at.y;
-    EXPECT_EQ(Call("GADGET UNDER MOUSE2["), c.gadget) << c.at.x << "," << c.at.y;
+    const auto [window, gadget] = dbp::WithCursorAt(c.at.x, c.at.y, [&] {
+      return std::pair{Call("WINDOW UNDER MOUSE["), Call("GADGET UNDER MOUSE2[")};
+    });
+    EXPECT_EQ(window, static_cast<int>(reinterpret_cast<DWORD_PTR>(c.window))) << c.at.x << "," << c.at.y;
+    EXPECT_EQ(gadget, c.gadget) << c.at.x << "," << c.at.y;
   }
 }
 

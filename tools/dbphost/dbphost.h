@@ -125,6 +125,19 @@ void MoveMouse(int x, int y);
 void MouseButton(bool left, bool down);
 void ClickAt(int x, int y);
 
+// Runs a query that reads the real cursor while the cursor stands at (x, y): a late echo of an
+// earlier move that takes the cursor away during the query makes it move and ask again.
+template <class Query>
+auto WithCursorAt(int x, int y, Query query) {
+  for (int attempt = 1;; ++attempt) {
+    MoveMouse(x, y);
+    auto answer = query();
+    POINT cursor{};
+    GetCursorPos(&cursor);
+    if ((cursor.x == x && cursor.y == y) || attempt == 3) return answer;
+  }
+}
+
 // The centre of a window in screen coordinates.
 POINT CenterOf(HWND window);
 
