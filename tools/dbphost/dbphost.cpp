@@ -381,6 +381,24 @@ bool WaitForCursor(int x, int y, DWORD ms) {
   return true;
 }
 
+bool CursorStaysAt(int x, int y, DWORD ms) {
+  const DWORD start = GetTickCount();
+  while (GetTickCount() - start < ms) {
+    Pump(10);
+    if (!CursorIsAt(x, y)) return false;
+  }
+  return true;
+}
+
+void SendCursorMove(int x, int y) {
+  INPUT input{};
+  input.type = INPUT_MOUSE;
+  input.mi.dx = MulDiv(x, 65536, GetSystemMetrics(SM_CXSCREEN)) + 1;
+  input.mi.dy = MulDiv(y, 65536, GetSystemMetrics(SM_CYSCREEN)) + 1;
+  input.mi.dwFlags = MOUSEEVENTF_MOVE | MOUSEEVENTF_ABSOLUTE;
+  SendInput(1, &input, sizeof input);
+}
+
 }  // namespace
 
 // The X server echoes pointer moves back to Wine, and an echo of an earlier move can arrive
@@ -389,24 +407,14 @@ bool WaitForCursor(int x, int y, DWORD ms) {
 void MoveMouse(int x, int y) {
   constexpr DWORD kSettleMs = 120;
   for (int attempt = 0; attempt < 5; ++attempt) {
+    // Input that never arrives or never stays is sent again; in the end the cursor is put
+    // there directly, which moves it as well.
     if (attempt < 3) {
-      INPUT input{};
-      input.type = INPUT_MOUSE;
-      input.mi.dx = MulDiv(x, 65536, GetSystemMetrics(SM_CXSCREEN)) + 1;
-      input.mi.dy = MulDiv(y, 65536, GetSystemMetrics(SM_CYSCREEN)) + 1;
-      input.mi.dwFlags = MOUSEEVENTF_MOVE | MOUSEEVENTF_ABSOLUTE;
-      SendInput(1, &input, sizeof input);
+      SendCursorMove(x, y);
     } else {
       SetCursorPos(x, y);
     }
-    if (!WaitForCursor(x, y, 500)) continue;
-    const DWORD arrived = GetTickCount();
-    bool stayed = true;
-    while (stayed && GetTickCount() - arrived < kSettleMs) {
-      Pump(10);
-      stayed = CursorIsAt(x, y);
-    }
-    if (stayed) break;
+    if (WaitForCursor(x, y, 500) && CursorStaysAt(x, y, kSettleMs)) break;
   }
   Pump(50);
 }
